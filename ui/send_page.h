@@ -22,6 +22,8 @@ class SendPageScreen : public Screen {
   void OnCommand(int id, int notification) override;
   void OnClose() override;
 
+  int sendOptionRow() const { return sendOptionRow_; }
+
  private:
   void SetTexts();
   void FillLists();
