@@ -8,6 +8,7 @@
 // usual gateway ports), a value of that form stands in its place.
 
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 
 #include "data/carriers.h"
