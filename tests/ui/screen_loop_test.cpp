@@ -13,6 +13,7 @@
 #include "ui/app_state.h"
 #include "ui/control_ids.h"
 #include "ui/main_setup.h"
+#include "ui/parameter_page.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ class ScreenLoopTest : public ::testing::Test {
     noReplyCommands = false;
     MainFirstOpen = true;
     SetSavePath("C:\\");
+    ResetParameterPageState();
   }
 
   FakePlatform platform;
@@ -124,7 +126,11 @@ TEST_F(ScreenLoopTest, LanguageAndSaveFolderSurviveTheThreeGPages) {
   EXPECT_EQ(mainCaption, "设置");
   EXPECT_EQ(versionFrame, "软件版本");
   EXPECT_EQ(savePathBack, "/media/SDCARD");
-  EXPECT_EQ(trace.lines(), (std::vector<std::string>{"CurDir:/media/SDCARD"}));
+  // The 3G page traces its load; only the first Main Setup reads the folder.
+  std::vector<std::string> curDirLines;
+  for (const std::string& line : trace.lines())
+    if (line.starts_with("CurDir:")) curDirLines.push_back(line);
+  EXPECT_EQ(curDirLines, (std::vector<std::string>{"CurDir:/media/SDCARD"}));
 }
 
 TEST_F(ScreenLoopTest, ADialogThatCannotBeCreatedEndsTheRunWithMinusOne) {
