@@ -6,6 +6,7 @@
 
 #include "files/trace.h"
 #include "tools/camcfg/commands.h"
+#include "tools/camcfg/field_values.h"
 
 namespace {
 
@@ -147,6 +148,22 @@ int RunCamcfg(int argc, const char* const* argv, std::ostream& out, std::ostream
   carriersCmd->add_flag("--json", carriers.json, "Print JSON (both languages)");
   carriersCmd->add_option("--lang", carriersLang, "Language of the names: en or zh")
       ->check(CLI::IsMember({"en", "zh"}));
+
+  // The first word that is not an option names the command; CLI11 would
+  // only say that one is missing.
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word.empty() || word[0] == '-') continue;
+    const CLI::App* const commands[] = {showCmd, newCmd, setCmd, checkCmd, carriersCmd};
+    bool known = false;
+    for (const CLI::App* command : commands) known = known || command->get_name() == word;
+    if (!known) {
+      err << "camcfg: unknown command " << QuotedText(word)
+          << "; the commands are show, new, set, check and carriers\n";
+      return kExitBadInput;
+    }
+    break;
+  }
 
   // CLI11 reports through exceptions; they end here, as exit codes.
   try {
