@@ -353,6 +353,7 @@ TEST_F(CamcfgTest, BadInputWritesNothing) {
   std::string deep = Dir();
   while (deep.size() <= kSavePathMax) deep += "/" + std::string(40, 'd');
   fs::create_directories(deep);
+  fs::copy_file(Path("CFG.BIN"), deep + "/CFG.BIN");
 
   struct Case {
     std::vector<std::string> args;
@@ -381,6 +382,8 @@ TEST_F(CamcfgTest, BadInputWritesNothing) {
       {{"new", "cfg", Path("locked"), "--force"}, "cannot write"},
       {{"new", "menu", Path("locked")}, "cannot write"},
       {{"new", "cfg", deep, "--force"}, "longer than 259 characters"},
+      {{"set", deep + "/CFG.BIN", "bySendBy=2"}, "longer than 259 characters"},
+      {{"check", deep + "/CFG.BIN"}, "longer than 259 characters"},
       {{"new", "cfg", Path("sub"), "--from", Path("bad.json")}, "malformed JSON"},
       {{"new", "cfg", Path("sub"), "--from", Path("type.json")},
        "sSmtpSet.iPort: expected an integer, got string"},

@@ -244,9 +244,10 @@ int RunCheck(const CheckOptions& options, std::ostream& out, std::ostream& err) 
 
   // Loaded as the 3G parameter page loads it: codec, checks and corrections.
   const std::string previous(SavePath);
-  int loaded = 0;
-  if (SetSavePath(target.parent_path().string().c_str()))
-    loaded = LoadSendSetFrom(target.filename().string().c_str(), 0);
+  if (!SetSavePath(target.parent_path().string().c_str()))
+    return Fail(err, target.parent_path().string() + ": the folder path is longer than " +
+                         std::to_string(kSavePathMax) + " characters");
+  const int loaded = LoadSendSetFrom(target.filename().string().c_str(), 0);
   SetSavePath(previous.c_str());
   if (!loaded) {
     const SendSet raw = RecordFromImage<SendSet>(image);
