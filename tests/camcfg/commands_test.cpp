@@ -232,8 +232,11 @@ TEST_F(CamcfgTest, NewCfgRunsTheGenerateChecks) {
       {with({"--no-reply-commands"}), 0, ""},
       {with({"--set", "szRemoteEmail=r@example.com"}), 1,
        "Generate failed!\nPlease enter 3G network APN.\n"},
-      // The flag bit of a JSON taken from show is not part of bySendBy.
-      {{"--set", "IF_SEND_BY_APP_SET_FLG=1", "--set", "bySendBy=0"}, 0, ""},
+      // The flag bit a JSON taken from show carries is no part of the send
+      // option: MMS with the bit set still needs a recipient.
+      {{"--set", "IF_SEND_BY_APP_SET_FLG=1"},
+       1,
+       "Generate failed!\nPlease enter at least one phone number or email address.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));
