@@ -1,5 +1,6 @@
 #include "tools/camcfg/commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
