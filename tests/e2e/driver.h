@@ -25,6 +25,9 @@ std::filesystem::path ProgramPath();
 // UTF-8 text.
 std::filesystem::path NewFolder(std::string_view name);
 
+// A path as UTF-8 text (what the program prints for it).
+std::string Utf8Path(const std::filesystem::path& path);
+
 // The system's default language id, as the program sees it.
 std::uint16_t SystemLanguage();
 
@@ -36,6 +39,8 @@ class Process {
   ~Process();
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
+
+  static void Pause(int milliseconds);
 
   bool Start(const std::filesystem::path& program, const std::filesystem::path& folder,
              const std::filesystem::path& outputFile);

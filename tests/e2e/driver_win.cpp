@@ -89,7 +89,11 @@ std::filesystem::path NewFolder(std::string_view name) {
   return folder;
 }
 
+std::string Utf8Path(const std::filesystem::path& path) { return Utf8(path.wstring()); }
+
 std::uint16_t SystemLanguage() { return GetSystemDefaultLangID(); }
+
+void Process::Pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
 Process::~Process() {
   if (process_ != nullptr) {
