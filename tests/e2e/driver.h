@@ -21,6 +21,9 @@ inline constexpr int kWaitMs = 15000;
 // (a Unix path is taken as seen through Wine's Z: drive).
 std::filesystem::path ProgramPath();
 
+// A Unix path as seen through Wine's Z: drive; any other path unchanged.
+std::filesystem::path FromUnixPath(std::string_view path);
+
 // A fresh, empty folder under the temporary folder; `name` may hold any
 // UTF-8 text.
 std::filesystem::path NewFolder(std::string_view name);
@@ -79,6 +82,13 @@ bool WaitGone(Window window, int timeoutMs = kWaitMs);
 bool Exists(Window window);
 
 // Reading a dialog.
+struct Rect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+Rect ScreenRect(Window window);  // the whole window, frame included
 std::string Caption(Window window);
 Window Control(Window dialog, int id);
 std::string Text(Window dialog, int id);

@@ -65,10 +65,8 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
 
 }  // namespace
 
-std::filesystem::path ProgramPath() {
-  const char* configured = std::getenv("CAMSETUP_EXE");
-  if (configured == nullptr) return {};
-  std::string path(configured);
+std::filesystem::path FromUnixPath(std::string_view unixPath) {
+  std::string path(unixPath);
   if (!path.empty() && path[0] == '/') {
     for (char& c : path) {
       if (c == '/') c = '\\';
@@ -76,6 +74,12 @@ std::filesystem::path ProgramPath() {
     path = "Z:" + path;
   }
   return std::filesystem::path(Wide(path));
+}
+
+std::filesystem::path ProgramPath() {
+  const char* configured = std::getenv("CAMSETUP_EXE");
+  if (configured == nullptr) return {};
+  return FromUnixPath(configured);
 }
 
 std::filesystem::path NewFolder(std::string_view name) {
@@ -199,6 +203,12 @@ bool Exists(Window window) { return IsWindow(Handle(window)) != FALSE; }
 
 bool WaitGone(Window window, int timeoutMs) {
   return WaitFor([&] { return !Exists(window); }, timeoutMs);
+}
+
+Rect ScreenRect(Window window) {
+  RECT r{};
+  GetWindowRect(Handle(window), &r);
+  return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 std::string Caption(Window window) {

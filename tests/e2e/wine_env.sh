@@ -5,6 +5,9 @@
 #   wine_env.sh run HOME LANG PROGRAM [ARGS...]
 #                              runs a Windows program there under Xvfb with
 #                              the system language of LANG
+#   wine_env.sh shell HOME LANG COMMAND [ARGS...]
+#                              the same world for a Unix command (a script
+#                              that runs wine and takes screenshots)
 #   wine_env.sh cleanup HOME   stops the prefix's wineserver, removes HOME
 set -euo pipefail
 
@@ -45,12 +48,19 @@ case "$command" in
     export LOCPATH="$home/locale" LANG="$lang"
     exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
     ;;
+  shell)
+    lang=$1
+    shift
+    unset LC_ALL LC_CTYPE LC_MESSAGES LANGUAGE
+    export LOCPATH="$home/locale" LANG="$lang"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    ;;
   cleanup)
     wineserver -k 2>/dev/null || true
     rm -rf "$home"
     ;;
   *)
-    echo "usage: $0 setup|run|cleanup HOME ..." >&2
+    echo "usage: $0 setup|run|shell|cleanup HOME ..." >&2
     exit 2
     ;;
 esac
