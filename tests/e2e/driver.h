@@ -100,6 +100,8 @@ std::string RowText(Window dialog, int id, int row);
 std::vector<std::string> Rows(Window dialog, int id);
 int SelectedRow(Window dialog, int id);
 bool IsMasked(Window dialog, int id);
+// The id of the control of `dialog` that has the keyboard focus, or 0.
+int FocusedId(Window dialog);
 
 // Acting on a dialog. Each returns false when the control does not exist or
 // cannot take the action (a disabled button, a row out of range).

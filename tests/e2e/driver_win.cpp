@@ -283,6 +283,15 @@ bool IsMasked(Window dialog, int id) {
   return SendMessageW(Handle(Control(dialog, id)), EM_GETPASSWORDCHAR, 0, 0) != 0;
 }
 
+int FocusedId(Window dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(Handle(dialog), nullptr);
+  if (!GetGUIThreadInfo(thread, &info) || info.hwndFocus == nullptr) return 0;
+  if (GetParent(info.hwndFocus) != Handle(dialog)) return 0;
+  return GetDlgCtrlID(info.hwndFocus);
+}
+
 bool ChooseRow(Window dialog, int id, int row) {
   HWND control = Handle(Control(dialog, id));
   if (control == nullptr || row < 0 || row >= RowCount(dialog, id)) return false;

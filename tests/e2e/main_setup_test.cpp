@@ -117,6 +117,8 @@ TEST_F(SystemLanguage, FirstMainSetupSpeaksIt) {
   ASSERT_EQ(e2e::SystemLanguage(), expected);
   StartIn("language");
   ExpectMainSetup(main_, expected == 0x0804 ? 0 : 1, 0);
+  // The first control with a tab stop has the focus.
+  EXPECT_EQ(e2e::FocusedId(main_), ids::k3GSetupButton);
 }
 
 using MainSetup = ProgramRun;
