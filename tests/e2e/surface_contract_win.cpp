@@ -2,10 +2,15 @@
 // ui/control_surface.h), checked over real dialogs built from the program's
 // own templates.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -418,5 +423,95 @@ TEST_F(SurfaceContract, OneSurfaceServesOneDialogAfterAnother) {
     EXPECT_TRUE(probe.opened);
   }
 }
+
+TEST(WindowsPlatformContract, EpochLocalHourDropsTheMinutesOfTheOffset) {
+  const struct {
+    const char* zone;
+    int hour;
+  } cases[] = {
+      {"UTC0", 0}, {"IST-5:30", 5}, {"NST3:30", 20}, {"AAA12", 12}, {"BBB-14", 14}, {"CCC5", 19},
+  };
+  WindowsPlatform platform;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.zone);
+    _putenv_s("TZ", c.zone);
+    _tzset();
+    EXPECT_EQ(platform.EpochLocalHour(), c.hour);
+  }
+  _putenv_s("TZ", "");
+  _tzset();
+}
+
+TEST(WindowsPlatformContract, CurrentDirectoryInUtf8) {
+  const std::filesystem::path folder = e2e::NewFolder("当前 目录");
+  wchar_t previous[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
+  const std::optional<std::string> directory = WindowsPlatform().CurrentDirectory();
+  SetCurrentDirectoryW(previous);
+  ASSERT_TRUE(directory.has_value());
+  EXPECT_EQ(*directory, e2e::Utf8Path(folder));
+}
+
+TEST(WindowsPlatformContract, NowIsTheLocalTime) {
+  SYSTEMTIME before;
+  GetLocalTime(&before);
+  const LocalTime now = WindowsPlatform().Now();
+  EXPECT_EQ(now.year, before.wYear);
+  EXPECT_EQ(now.month, before.wMonth);
+  EXPECT_EQ(now.day, before.wDay);
+  EXPECT_EQ(now.hour, before.wHour);
+  EXPECT_NEAR(now.minute * 60 + now.second, before.wMinute * 60 + before.wSecond, 2);
+}
+
+// The folder picker, answered from the screen's timer while it is open: the
+// test selects a folder in it (or not) and presses OK or Cancel.
+class FolderPicker : public SurfaceContract, public testing::WithParamInterface<bool> {};
+
+TEST_P(FolderPicker, GivesThePickedFolderOrNothing) {
+  const bool choose = GetParam();
+  const std::filesystem::path folder = e2e::NewFolder("选择的 folder");
+  ProbeScreen probe(*surface_, platform_, kMainSetup);
+  std::optional<std::string> picked = std::string("untouched");
+  HWND owner = nullptr;
+  bool answered = false;
+  int waited = 0;
+  probe.open = [](ProbeScreen& p) { p.ui().StartTimer(1, 50); };
+  probe.timer = [&](ProbeScreen& p, int id) {
+    if (id == 1) {
+      p.ui().StopTimer(1);
+      p.ui().StartTimer(2, 100);
+      picked = platform_.PickFolder();
+      p.ui().StopTimer(2);
+      p.Finish();
+      return;
+    }
+    if (answered || ++waited < 5) return;  // let the picker fill its tree first
+    for (e2e::Window window : e2e::ProcessDialogs(e2e::OwnProcessId())) {
+      HWND browse = static_cast<HWND>(window);
+      if (browse == p.window) continue;
+      owner = GetWindow(browse, GW_OWNER);
+      if (choose) {
+        SendMessageW(browse, BFFM_SETSELECTIONW, TRUE,
+                     reinterpret_cast<LPARAM>(folder.wstring().c_str()));
+        PostMessageW(browse, WM_COMMAND, IDOK, 0);
+      } else {
+        PostMessageW(browse, WM_COMMAND, IDCANCEL, 0);
+      }
+      answered = true;
+      return;
+    }
+  };
+  EXPECT_EQ(Run(probe), 0);
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(owner, probe.window);  // owned by the foreground window: the screen
+  if (choose) {
+    EXPECT_EQ(picked, std::optional<std::string>(e2e::Utf8Path(folder)));
+  } else {
+    EXPECT_EQ(picked, std::nullopt);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(OkAndCancel, FolderPicker, testing::Bool());
 
 }  // namespace
