@@ -18,6 +18,13 @@ home="$root/build/windows/wine-app"
 lang=${LANG:-en_US.UTF-8}
 case "$lang" in zh_CN*) lang=zh_CN.UTF-8 ;; *) lang=en_US.UTF-8 ;; esac
 
+# On a desktop the window manager frames the windows; under Xvfb, with none,
+# Wine draws the frames itself.
+managed=N
+[ -n "${DISPLAY:-}" ] && managed=Y
+WINEPREFIX="$home/prefix" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' \
+  /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1
+
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX="$home/prefix" WINEDEBUG=-all LOCPATH="$home/locale" LANG="$lang"
   unset LC_ALL LC_CTYPE LC_MESSAGES LANGUAGE
