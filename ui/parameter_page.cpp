@@ -523,7 +523,10 @@ void ParameterPageScreen::OnNextPage() {
   }
   Trace("g_sSendSet.byRemoteSwitch=%d\n", r.byRemoteSwitch);
 
+  // A listed operator's 3G set is already in the record (copied above); its
+  // edits are read-only then and may still show an earlier operator's set.
   auto storeNetSet = [this, &r] {
+    if (Listed()) return;
     CopyText(r.sSmtpSet.sz3GSmtpApN, ui_.GetText(ids::kNetApnEdit));
     CopyText(r.sSmtpSet.sz3GSmtpAccount, ui_.GetText(ids::kNetAccountEdit));
     CopyText(r.sSmtpSet.sz3GSmtpPassword, ui_.GetText(ids::kNetPasswordEdit));

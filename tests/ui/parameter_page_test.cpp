@@ -384,6 +384,20 @@ TEST_F(ParameterPageTest, NextPageStoresTheEditsOfItsSendOption) {
   }
 }
 
+TEST_F(ParameterPageTest, NextPageKeepsTheListedOperatorsNetSetOverStaleEdits) {
+  // MMS with remote on and noReplyCommands: the 3G edits are read-only and
+  // show the stored set, which a country change does not refresh.
+  noReplyCommands = true;
+  WriteSendSetFile(folder, SampleRecord(kSendByMms, true, kGermany, 0));
+  OpenedParameterPage page(platform);
+  ASSERT_EQ(Texts(page.ui, kNetEdits),
+            (std::vector<std::string>{"data.example", "netuser", "netpass"}));
+  ASSERT_TRUE(page.ui.Pick(ids::kCountryList, kUnitedKingdom));
+  ASSERT_TRUE(page.ui.Click(ids::kNextPage));
+  EXPECT_EQ(NetTexts(g_sSendSet.sSmtpSet), NetTexts(NetPresetAt(kUnitedKingdom, 0)));
+  EXPECT_EQ(NetTexts(g_sSendSetCopy.sSmtpSet), NetTexts(NetPresetAt(kUnitedKingdom, 0)));
+}
+
 // --- Handlers ------------------------------------------------------------
 
 TEST_F(ParameterPageTest, FtpBoxStaysShownOnceMmsEmailOrFtpWasPicked) {
