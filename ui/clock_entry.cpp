@@ -53,7 +53,7 @@ std::optional<int> ParseClockText(std::string_view text, std::size_t maxChars) {
 
 int ShownDaysInMonth(ControlSurface& ui) {
   const int year = ShownNumber(ui, kClockFields[0], kYearMin);
-  const int month = std::clamp(ShownNumber(ui, kClockFields[1], 1), 1, 12);
+  const int month = ShownNumber(ui, kClockFields[1], 1);
   return DaysInMonth(year, month);
 }
 

@@ -30,9 +30,8 @@ const ClockField* FindClockField(int id);
 // field's text; nothing when they start with no digit.
 std::optional<int> ParseClockText(std::string_view text, std::size_t maxChars);
 
-// Days of the month the fields show: a year or month that holds no number
-// counts as 2016 and 1; a month outside 1..12 (typed, not yet left) counts as
-// the nearest month, so the lookup never leaves the calendar.
+// Days of the month the fields show; a year or month that holds no number
+// counts as 2016 and 1.
 int ShownDaysInMonth(ControlSurface& ui);
 
 // ClockMode of the record: bits 0-1 of byte 13, whether or not a read-back
