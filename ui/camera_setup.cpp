@@ -414,6 +414,11 @@ void CameraSetupScreen::Generate() {
 }
 
 void CameraSetupScreen::Default() {
+  // Default keeps the time zone the list shows. TimeZoneIndex alone would
+  // bring back the zone of the last load or read-back and drop a zone picked
+  // since then.
+  const int zoneRow = ui_.SelectedRow(ids::kTimeZoneList);
+  if (zoneRow >= 0) TimeZoneIndex = StoredRow(zoneRow);
   DefaultMenuData();
   ui_.ClearRows(ids::kIntervalNumberList);
   FillCameraScreen(Fill::Reselect);

@@ -98,7 +98,10 @@ void ClockFieldChanged(ControlSurface& ui, int id) {
 
 void ClockFieldLostFocus(ControlSurface& ui, int id) {
   const ClockField* field = FindClockField(id);
-  if (field == nullptr) return;
+  // A disabled field holds what the mode put there (the live clock, or
+  // nothing in Off mode), not typing: clamping it would turn an empty Off
+  // field into a date the read-back then stores.
+  if (field == nullptr || !ui.IsEnabled(id)) return;
   const int maximum = id == ids::kDayEdit ? ShownDaysInMonth(ui) : field->maximum;
   const std::string text = ui.GetText(id);
   const ClampResult clamped = ClampNumericInput(text, static_cast<std::uint16_t>(field->minimum),

@@ -55,7 +55,8 @@ void SetClockPicked(ControlSurface& ui, Platform& platform, int row);
 void ClockFieldChanged(ControlSurface& ui, int id);
 
 // A clock field lost the focus: its range clamp, and the day clamp after the
-// year or the month. Silent: the high-value flag shows nothing here.
+// year or the month. Silent: the high-value flag shows nothing here. A
+// disabled field (Auto or Off mode) is left as it is.
 void ClockFieldLostFocus(ControlSurface& ui, int id);
 
 // Sets the day to the last day of the shown month when it lies beyond it.
