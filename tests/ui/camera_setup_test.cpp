@@ -173,6 +173,61 @@ TEST_F(CameraScreenTest, FirstOpeningWithoutMenuDatShowsTheFactoryRecord) {
   EXPECT_TRUE(trace.contains("File szie != struct size!"));
 }
 
+// Index of the first call that starts with `prefix`, or -1.
+int FirstCall(const std::vector<std::string>& calls, const std::string& prefix) {
+  for (std::size_t i = 0; i < calls.size(); ++i)
+    if (calls[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+TEST_F(CameraScreenTest, OpeningRunsInItsOrder) {
+  OpenedCamera& camera = Open();
+  const std::vector<std::string>& calls = camera.ui.calls();
+  const std::string milestones[] = {
+      "SetSmallIcon 119",       "SetCaption Camera Setup", "SetText 40001 Mode",
+      "SelectRow 40119 0",     // the last list of the fill
+      "Enable 40039 0",        // the groups
+      "SetText 40039 2024",    // the live clock
+      "SetText 40094 ",        // the path field
+      "SetTextLimit 40039 4",  // the limits
+      "SetTextLimit 40094 260", "StartTimer 1 1000",
+  };
+  int previous = -1;
+  for (const std::string& m : milestones) {
+    SCOPED_TRACE(m);
+    const int at = FirstCall(calls, m);
+    EXPECT_GT(at, previous);
+    previous = at;
+  }
+  EXPECT_EQ(calls.back(), "StartTimer 1 1000");
+
+  // The lists are filled in the order of the screen.
+  const int fillOrder[] = {
+      ids::kModeList,           ids::kImgSizeList,         ids::kVideoSizeList,
+      ids::kPicNumList,         ids::kTimeStampList,       ids::kSenseLevelList,
+      ids::kSidePirList,        ids::kVideoLenList,        ids::kIntervalUnitList,
+      ids::kIntervalNumberList, ids::kDateFormatList,      ids::kBeepSoundList,
+      ids::kSdCycleList,        ids::kLanguageList,        ids::kTimeZoneList,
+      ids::kSetClockList,       ids::kTimer1List,          ids::kTimer1StartHourList,
+      ids::kTimer1EndHourList,  ids::kTimer1StartMinList,  ids::kTimer1EndMinList,
+      ids::kTimer2List,         ids::kTimer2StartHourList, ids::kTimer2EndHourList,
+      ids::kTimer2StartMinList, ids::kTimer2EndMinList,    ids::kSerialList,
+      ids::kSerialChar1List,    ids::kSerialChar2List,     ids::kSerialChar3List,
+      ids::kSerialChar4List,    ids::kTimeLapseList,       ids::kTimeLapseHourList,
+      ids::kTimeLapseMinList,   ids::kTimeLapseSecList,
+  };
+  previous = -1;
+  for (int list : fillOrder) {
+    SCOPED_TRACE(list);
+    const int at = FirstCall(calls, "AddRow " + std::to_string(list) + " ");
+    EXPECT_GT(at, previous);
+    previous = at;
+  }
+  // The Time Zone label gets its text with its list.
+  EXPECT_GT(FirstCall(calls, "SetText 40123 Time Zone"), FirstCall(calls, "SelectRow 40104 "));
+  EXPECT_LT(FirstCall(calls, "SetText 40123 Time Zone"), FirstCall(calls, "AddRow 40120 "));
+}
+
 TEST_F(CameraScreenTest, OpeningFillsTheListsWithTheirRows) {
   OpenedCamera& camera = Open();
   FakeSurface& ui = camera.ui;
@@ -554,8 +609,25 @@ TEST_F(CameraScreenTest, DefaultKeepsTheTimeZoneAndResetsTheRest) {
   ASSERT_TRUE(ui.Pick(ids::kTimeZoneList, 22));
   ASSERT_TRUE(ui.Pick(ids::kSetClockList, kClockInput));
   ASSERT_TRUE(ui.Type(ids::kMinuteEdit, "07"));
+  ui.ClearCalls();
 
   ASSERT_TRUE(ui.Click(ids::kDefaultButton));
+
+  // A reselect: no caption, no label but the Time Zone one, no rows but the
+  // rebuilt interval numbers, and the clock fields untouched.
+  for (const std::string& call : ui.calls()) {
+    SCOPED_TRACE(call);
+    EXPECT_NE(call.rfind("SetCaption", 0), 0u);
+    if (call.rfind("SetText", 0) == 0) {
+      EXPECT_EQ(call, "SetText 40123 Time Zone");
+    }
+    if (call.rfind("AddRow", 0) == 0) {
+      EXPECT_EQ(call.rfind("AddRow 40108 ", 0), 0u);
+    }
+    if (call.rfind("ClearRows", 0) == 0) {
+      EXPECT_EQ(call, "ClearRows 40108");
+    }
+  }
 
   ListShows expected[std::size(kFactoryEnglish)];
   std::copy(std::begin(kFactoryEnglish), std::end(kFactoryEnglish), expected);
