@@ -95,8 +95,6 @@ constexpr int kSerialGroup[] = {ids::kSerialChar1List, ids::kSerialChar2List, id
 constexpr int kTimeLapseGroup[] = {ids::kTimeLapseHourList, ids::kTimeLapseMinList,
                                    ids::kTimeLapseSecList};
 
-constexpr std::size_t kYearChars = 4;
-constexpr std::size_t kClockChars = 2;
 constexpr int kPathChars = 260;
 
 // TimeZoneFromLocal asks the screen's platform for the local hour of the
