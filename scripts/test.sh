@@ -14,6 +14,10 @@ for preset in native sanitize; do
   ctest --preset "$preset" -j "$jobs"
 done
 
-if [ -f scripts/test-windows.sh ]; then
-  scripts/test-windows.sh
-fi
+# The Windows program under Wine, the fuzzers, memcheck.
+for extra in test-windows test-fuzz test-valgrind; do
+  if [ -x "scripts/$extra.sh" ]; then
+    echo "== $extra"
+    "scripts/$extra.sh"
+  fi
+done

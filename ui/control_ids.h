@@ -5,6 +5,14 @@
 namespace main_setup_ids {
 inline constexpr int kTemplate = 111;
 // Main Setup controls.
+inline constexpr int kCameraSetupButton = 40000;  // default push button
+inline constexpr int kModelList = 40001;
+inline constexpr int k3GSetupButton = 40002;
+inline constexpr int kVersionFrame = 40003;
+inline constexpr int kLanguageList = 40004;
+inline constexpr int kLanguageFrame = 40005;
+inline constexpr int kVersionLabel = 40006;
+inline constexpr int kModelFrame = 40007;
 }  // namespace main_setup_ids
 
 namespace camera_setup_ids {

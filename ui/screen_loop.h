@@ -2,6 +2,7 @@
 // it, so moving between screens never nests modal loops.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "ui/control_surface.h"
@@ -29,3 +30,9 @@ std::unique_ptr<Screen> MakeScreen(const Transition& how, ControlSurface& surfac
 // screen ends leading nowhere (closing Main Setup). Returns the exit code:
 // 0, or -1 when a dialog cannot be created.
 int RunScreens(ScreenHost& host, Platform& platform);
+
+// Builds the screen for a transition; RunScreens uses MakeScreen. Tests give
+// their own to watch what the loop hands from one screen to the next.
+using ScreenFactory = std::function<std::unique_ptr<Screen>(
+    const Transition& how, ControlSurface& surface, Platform& platform)>;
+int RunScreens(ScreenHost& host, Platform& platform, const ScreenFactory& make);
