@@ -1,18 +1,24 @@
 // Writes the fuzz seed corpus: settings files made by the program's own
 // store procedures from fresh, typical and awkward records, plus files cut
 // one byte short and grown one byte long.
-//   make_seeds DIR   ->  DIR/fuzz_load_cfg/*, DIR/fuzz_load_menu/*
+// Where camcfg is built, also its JSON for those records and typical --set
+// assignments.
+//   make_seeds DIR   ->  DIR/<fuzz target>/*
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "files/codec.h"
 #include "files/menu_data.h"
 #include "files/save_path.h"
 #include "files/send_set.h"
 #include "files/text_field.h"
 #include "files/trace.h"
+#if defined(CAMSETUP_FUZZ_CAMCFG)
+#include "tools/camcfg/record_json.h"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -159,6 +165,65 @@ void MenuSeeds(const fs::path& folder) {
   Keep(folder, kMenuDataFileName, StoreMenuData, "all-ff");
 }
 
+#if defined(CAMSETUP_FUZZ_CAMCFG)
+// The first byte of a camcfg seed: bit 0 menu.dat, bit 2 a record image
+// rather than text (see camcfg_entries.h).
+std::vector<char> CamcfgSeed(char selector, const std::string& rest) {
+  std::vector<char> bytes{selector};
+  bytes.insert(bytes.end(), rest.begin(), rest.end());
+  return bytes;
+}
+
+std::string PlainImage(const fs::path& file) {
+  std::vector<char> bytes = ReadAll(file);
+  std::string plain(bytes.begin(), bytes.end());
+  for (char& c : plain) c = static_cast<char>(UnscrambledByte(static_cast<std::uint8_t>(c)));
+  return plain;
+}
+
+void CamcfgSeeds(const fs::path& root) {
+  const fs::path json = root / "fuzz_camcfg_json";
+  const fs::path set = root / "fuzz_camcfg_set";
+  std::error_code error;
+  fs::create_directories(json, error);
+  fs::create_directories(set, error);
+  if (error) return Fail("cannot create the camcfg seed folders");
+
+  // Every stored seed as JSON text and as a record image.
+  const struct {
+    const char* folder;
+    RecordKind kind;
+    char selector;
+  } kinds[] = {{"fuzz_load_cfg", RecordKind::SendSet, 0},
+               {"fuzz_load_menu", RecordKind::MenuData, 1}};
+  for (const auto& k : kinds) {
+    for (const auto& entry : fs::directory_iterator(root / k.folder, error)) {
+      const std::string plain = PlainImage(entry.path());
+      if (plain.size() != RecordSize(k.kind)) continue;
+      const auto* bytes = reinterpret_cast<const std::uint8_t*>(plain.data());
+      const std::string shown = DumpJson(RecordToJson(k.kind, {bytes, plain.size()}));
+      const std::string name = entry.path().filename().string();
+      WriteAll(json / (name + ".json"), CamcfgSeed(k.selector, shown));
+      WriteAll(json / (name + ".image"), CamcfgSeed(static_cast<char>(k.selector | 4), plain));
+    }
+  }
+  WriteAll(
+      json / "partial.json",
+      CamcfgSeed(0, R"({"bySendBy": 3, "sFtpSet": {"szServer": "ftp.example.net", "iPort": 2121},)"
+                    R"( "szRecp": ["+8613800000000", "", "owner@example.net", ""]})"));
+  WriteAll(json / "clock.json",
+           CamcfgSeed(1, R"({"ClockMode": 1, "Year": 2024, "Month": 2, "Day": 29, "Second": 59})"));
+
+  WriteAll(set / "cfg", CamcfgSeed(0,
+                                   "bySendBy=3\nsFtpSet.iPort=0x15\nszRecp[2]=owner@example.net\n"
+                                   "sMmsSet.szPort=8080\nbyRemoteInterval=25\nDebugUrl=\n"
+                                   "sSmtpSet.iPort=-1"));
+  WriteAll(set / "menu", CamcfgSeed(1,
+                                    "CapMode=2\nClockMode=1\nYear=2024\nSerialChars[3]=35\n"
+                                    "Interval=119"));
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -179,5 +244,8 @@ int main(int argc, char** argv) {
   }
   CfgSeeds(cfg);
   MenuSeeds(menu);
+#if defined(CAMSETUP_FUZZ_CAMCFG)
+  CamcfgSeeds(root);
+#endif
   return g_failed ? 1 : 0;
 }

@@ -10,6 +10,9 @@
 
 #include "files/codec.h"
 #include "fuzz/fuzz_entries.h"
+#if defined(CAMSETUP_FUZZ_CAMCFG)
+#include "fuzz/camcfg_entries.h"
+#endif
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
@@ -24,6 +27,10 @@ struct Target {
 const Target kTargets[] = {
     {"fuzz_load_cfg", CheckLoadCfg},
     {"fuzz_load_menu", CheckLoadMenu},
+#if defined(CAMSETUP_FUZZ_CAMCFG)
+    {"fuzz_camcfg_set", CheckCamcfgSet},
+    {"fuzz_camcfg_json", CheckCamcfgJson},
+#endif
 };
 
 std::vector<fs::path> InputsIn(const fs::path& folder) {
