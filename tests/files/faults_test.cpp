@@ -207,13 +207,17 @@ TEST_P(FileFaults, FailedStoreLeavesThePreviousFileAndTheVerificationFails) {
     ASSERT_EQ(previous.size(), file().size);
     ASSERT_TRUE(obstacle.arrange(temporary())) << "cannot arrange the fault here";
 
+    const auto live = file().live();
     TraceCapture trace;
     EXPECT_EQ(obstacle.run(file().store), 0);
     EXPECT_EQ(ReadBytes(target()), previous);
+    EXPECT_EQ(file().live(), live);
 
     const std::string opened = "Open file - \"" + targetText() + "\" success!";
     const std::string refused = "Open file - \"" + targetText() + "\" err!";
+    const std::string unwritten = "Write file - \"" + targetText() + "\" err!";
     EXPECT_EQ(trace.contains(opened), obstacle.opensTemporary) << trace.text();
+    EXPECT_EQ(trace.contains(unwritten), obstacle.opensTemporary) << trace.text();
     EXPECT_EQ(trace.contains(refused), !obstacle.opensTemporary) << trace.text();
     ASSERT_FALSE(trace.lines().empty());
     EXPECT_EQ(trace.lines().back(), kSeparator);
@@ -237,6 +241,7 @@ TEST_P(FileFaults, StaleTemporaryFromAnEarlierCrashIsReplaced) {
   EXPECT_FALSE(fs::exists(temporary()));
   EXPECT_EQ(ReadBytes(target()).size(), file().size);
   EXPECT_TRUE(file().verify());
+  EXPECT_EQ(file().live(), expected);
 }
 
 TEST_P(FileFaults, TargetPathIsADirectory) {
