@@ -5,11 +5,14 @@
 // the size probe and the read is done from the trace line printed between
 // the two.
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -135,7 +138,7 @@ class FileFaults : public ::testing::TestWithParam<SettingsFile> {
   fs::path temporary() const { return folder_.file(std::string(file().name) + ".tmp"); }
   std::string targetText() const { return SettingsFilePath(file().name); }
 
-  // Stores the earlier file and returns its bytes; the live record then
+  // Stores the earlier file in SavePath and returns its bytes; the live record then
   // holds the next Generate's record.
   std::vector<std::uint8_t> StorePreviousThenPrepareNext() {
     TraceCapture quiet;
@@ -143,7 +146,7 @@ class FileFaults : public ::testing::TestWithParam<SettingsFile> {
     EXPECT_EQ(file().store(), 1);
     EXPECT_TRUE(file().verify());
     file().makeNext();
-    return ReadBytes(target());
+    return ReadBytes(SettingsFilePath(file().name));
   }
 
   SaveFolder folder_;
@@ -228,6 +231,34 @@ TEST_P(FileFaults, FailedStoreLeavesThePreviousFileAndTheVerificationFails) {
     EXPECT_FALSE(file().verify());
   }
   EXPECT_TRUE(fs::exists("/dev/full"));
+}
+
+// A locked card: the write-protect switch makes the system mount the card
+// read only. A memory file system in a mount namespace of this process
+// stands in for it.
+TEST_P(FileFaults, LockedCardRefusesTheStore) {
+  if (unshare(CLONE_NEWNS) != 0) GTEST_SKIP() << "no mount namespace: " << std::strerror(errno);
+  ASSERT_EQ(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0) << std::strerror(errno);
+  const fs::path card = folder_.path() / "card";
+  fs::create_directories(card);
+  ASSERT_EQ(mount("camsetup-card", card.c_str(), "tmpfs", 0, "size=64k"), 0)
+      << std::strerror(errno);
+  ASSERT_TRUE(SetSavePath(card.string().c_str()));
+  const auto previous = StorePreviousThenPrepareNext();
+  ASSERT_EQ(mount(nullptr, card.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+      << std::strerror(errno);
+
+  {
+    TraceCapture trace;
+    EXPECT_EQ(file().store(), 0);
+    EXPECT_TRUE(trace.contains("Open file - \"" + SettingsFilePath(file().name) + "\" err!"))
+        << trace.text();
+    EXPECT_EQ(trace.lines().back(), kSeparator);
+    EXPECT_EQ(ReadBytes(card / file().name), previous);
+    EXPECT_FALSE(file().verify());
+  }
+  SetSavePath(folder_.path().string().c_str());
+  EXPECT_EQ(umount2(card.c_str(), MNT_DETACH), 0);
 }
 
 // A card pulled out of a crash earlier leaves a stale temporary; the next
