@@ -65,10 +65,12 @@ std::uint8_t PackClockZone(std::uint8_t timeZoneRow, std::uint8_t clockMode) {
   return static_cast<std::uint8_t>((timeZoneRow << 2) | clockMode | kZonePresentBit);
 }
 
-bool LoadMenuData() {
+bool LoadMenuData() { return LoadMenuDataFrom(kMenuDataFileName); }
+
+bool LoadMenuDataFrom(const char* fileName) {
   TimeZoneFromLocal();
   Trace("___sizeof menu data:%d___\n", static_cast<int>(kMenuDataSize));
-  if (!LoadSettingsFile(kMenuDataFileName, &g_sMenuData, kMenuDataSize, false)) return false;
+  if (!LoadSettingsFile(fileName, &g_sMenuData, kMenuDataSize, false)) return false;
 
   MenuData& m = g_sMenuData;
   Trace("CapMode = %d\n", m.CapMode);
@@ -90,6 +92,8 @@ bool LoadMenuData() {
   return true;
 }
 
-int StoreMenuData() {
-  return StoreSettingsFile(kMenuDataFileName, kMenuDataSize, FillMenuImage);
+int StoreMenuData() { return StoreMenuDataAs(kMenuDataFileName); }
+
+int StoreMenuDataAs(const char* fileName) {
+  return StoreSettingsFile(fileName, kMenuDataSize, FillMenuImage);
 }

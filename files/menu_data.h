@@ -143,3 +143,8 @@ bool LoadMenuData();
 // Sets Flag and writes g_sMenuData as menu.dat. Returns 1 when the file now
 // holds the record; on 0 a previous file is left intact.
 int StoreMenuData();
+
+// The same under another file name in SavePath (a backup copy, say); the
+// command-line tool edits such files in place.
+bool LoadMenuDataFrom(const char* fileName);
+int StoreMenuDataAs(const char* fileName);

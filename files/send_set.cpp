@@ -86,8 +86,8 @@ int NormalizeSendSet(SendSet& r) {
   Trace("g_sSendSet.sSmtpSet.szPassword=%s\n", Text(smtp.szPassword).c_str());
 
   const SendTime& t = r.sTime;
-  Trace("Time(%d-%d-%d, %d:%d:%d), bSet=%d\n", t.byYear, t.byMonth, t.byDay, t.byHour,
-        t.byMinute, t.bySecond, r.bSet);
+  Trace("Time(%d-%d-%d, %d:%d:%d), bSet=%d\n", t.byYear, t.byMonth, t.byDay, t.byHour, t.byMinute,
+        t.bySecond, r.bSet);
 
   r.bySendMode = 0;
   Trace("g_sSendSet.bySendMode=%d\n", r.bySendMode);
@@ -130,10 +130,12 @@ int NormalizeSendSet(SendSet& r) {
   return 1;
 }
 
-int LoadSendSet(int verifyStamp) {
+int LoadSendSet(int verifyStamp) { return LoadSendSetFrom(kSendSetFileName, verifyStamp); }
+
+int LoadSendSetFrom(const char* fileName, int verifyStamp) {
   Trace("sizeof = %d\n", static_cast<int>(kSendSetSize));
   SendSet loaded;
-  if (!LoadSettingsFile(kSendSetFileName, &loaded, kSendSetSize, true)) return 0;
+  if (!LoadSettingsFile(fileName, &loaded, kSendSetSize, true)) return 0;
   const int usable = NormalizeSendSet(loaded);
   g_sSendSet = loaded;
   if (!usable) return 0;
@@ -141,4 +143,8 @@ int LoadSendSet(int verifyStamp) {
   return std::memcmp(&g_sSendSet.sTime, &g_sGenTime, sizeof(SendTime)) == 0 ? 1 : 0;
 }
 
-int StoreSendSet() { return StoreSettingsFile(kSendSetFileName, kSendSetSize, FillSendSetImage); }
+int StoreSendSet() { return StoreSendSetAs(kSendSetFileName); }
+
+int StoreSendSetAs(const char* fileName) {
+  return StoreSettingsFile(fileName, kSendSetSize, FillSendSetImage);
+}

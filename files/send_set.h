@@ -184,6 +184,11 @@ int LoadSendSet(int verifyStamp);
 // when the file now holds the record; on 0 a previous file is left intact.
 int StoreSendSet();
 
+// The same under another file name in SavePath (a backup copy, say); the
+// command-line tool edits such files in place.
+int LoadSendSetFrom(const char* fileName, int verifyStamp);
+int StoreSendSetAs(const char* fileName);
+
 // Makes g_sSendSet a fresh record.
 void ResetSendSet();
 
