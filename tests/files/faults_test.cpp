@@ -238,14 +238,14 @@ TEST_P(FileFaults, FailedStoreLeavesThePreviousFileAndTheVerificationFails) {
 // stands in for it.
 TEST_P(FileFaults, LockedCardRefusesTheStore) {
   if (unshare(CLONE_NEWNS) != 0) GTEST_SKIP() << "no mount namespace: " << std::strerror(errno);
-  ASSERT_EQ(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr), 0) << std::strerror(errno);
+  ASSERT_EQ(mount("none", "/", "none", MS_REC | MS_PRIVATE, nullptr), 0) << std::strerror(errno);
   const fs::path card = folder_.path() / "card";
   fs::create_directories(card);
   ASSERT_EQ(mount("camsetup-card", card.c_str(), "tmpfs", 0, "size=64k"), 0)
       << std::strerror(errno);
   ASSERT_TRUE(SetSavePath(card.string().c_str()));
   const auto previous = StorePreviousThenPrepareNext();
-  ASSERT_EQ(mount(nullptr, card.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+  ASSERT_EQ(mount("none", card.c_str(), "none", MS_REMOUNT | MS_RDONLY, nullptr), 0)
       << std::strerror(errno);
 
   {
