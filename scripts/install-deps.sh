@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev
   libcli11-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei
+  wine wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales
   clang libclang-rt-14-dev valgrind
 )
 
