@@ -13,6 +13,8 @@
 #if defined(_WIN32)
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -65,16 +67,38 @@ bool FlushToMedium(std::FILE* file) {
 #endif
 }
 
+// Opens a settings file for binary reading. Only a regular file counts: a
+// FIFO or device under the file's name would block the open or the read
+// forever, and a directory is no file either.
+std::FILE* OpenForReading(const char* path) {
+#if defined(_WIN32)
+  return std::fopen(path, "rb");
+#else
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return nullptr;
+  }
+  std::FILE* file = fdopen(fd, "rb");
+  if (file == nullptr) close(fd);
+  return file;
+#endif
+}
+
 }  // namespace
 
 std::uint8_t ScrambledByte(std::uint8_t plain) { return kScramble[plain]; }
 std::uint8_t UnscrambledByte(std::uint8_t stored) { return kUnscramble[stored]; }
 
 void ScrambleBytes(std::uint8_t* buffer, std::int32_t length) { Apply(kScramble, buffer, length); }
-void UnscrambleBytes(std::uint8_t* buffer, std::int32_t length) { Apply(kUnscramble, buffer, length); }
+void UnscrambleBytes(std::uint8_t* buffer, std::int32_t length) {
+  Apply(kUnscramble, buffer, length);
+}
 
 std::int32_t QueryFileSize(const char* path) {
-  std::FILE* file = std::fopen(path, "rb");
+  std::FILE* file = OpenForReading(path);
   if (file == nullptr) return 0;
   long size = 0;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
@@ -92,7 +116,7 @@ int LoadSettingsFile(const char* fileName, void* record, std::size_t size, bool 
     TraceLine("File szie != struct size!");
     return 0;
   }
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenForReading(path.c_str());
   if (file == nullptr) {
     Trace("Open file - \"%s\" err!\n", path.c_str());
     return 0;
@@ -114,7 +138,8 @@ int LoadSettingsFile(const char* fileName, void* record, std::size_t size, bool 
   return 1;
 }
 
-int StoreSettingsFile(const char* fileName, std::size_t size, void (*fillImage)(std::uint8_t* image)) {
+int StoreSettingsFile(const char* fileName, std::size_t size,
+                      void (*fillImage)(std::uint8_t* image)) {
   const std::string path = SettingsFilePath(fileName);
   const std::string temporary = path + ".tmp";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");

@@ -18,6 +18,135 @@ inline constexpr int kModelFrame = 40007;
 namespace camera_setup_ids {
 inline constexpr int kTemplate = 113;
 // Camera Setup controls.
+
+// Row 1: Mode, Image Size.
+inline constexpr int kModeFrame = 40000;
+inline constexpr int kModeLabel = 40001;
+inline constexpr int kModeList = 40006;
+inline constexpr int kImgSizeFrame = 40004;
+inline constexpr int kImgSizeLabel = 40003;
+inline constexpr int kImgSizeList = 40005;
+// Row 2: Video Size, Picture Number.
+inline constexpr int kVideoSizeFrame = 40101;
+inline constexpr int kVideoSizeLabel = 40002;
+inline constexpr int kVideoSizeList = 40007;
+inline constexpr int kPicNumFrame = 40009;
+inline constexpr int kPicNumLabel = 40008;
+inline constexpr int kPicNumList = 40010;
+// Row 3: Time Stamp, Sense Level.
+inline constexpr int kTimeStampFrame = 40011;
+inline constexpr int kTimeStampLabel = 40012;
+inline constexpr int kTimeStampList = 40013;
+inline constexpr int kSenseLevelFrame = 40014;
+inline constexpr int kSenseLevelLabel = 40015;
+inline constexpr int kSenseLevelList = 40016;
+// Row 4: Side PIR, Video Length.
+inline constexpr int kSidePirFrame = 40017;
+inline constexpr int kSidePirLabel = 40018;
+inline constexpr int kSidePirList = 40019;
+inline constexpr int kVideoLenFrame = 40020;
+inline constexpr int kVideoLenLabel = 40021;
+inline constexpr int kVideoLenList = 40076;
+inline constexpr int kVideoLenUnitLabel = 40022;
+// Row 5: Interval, Date Format.
+inline constexpr int kIntervalFrame = 40023;
+inline constexpr int kIntervalLabel = 40024;
+inline constexpr int kIntervalNumberList = 40108;
+inline constexpr int kIntervalUnitList = 40097;
+inline constexpr int kDateFormatFrame = 40026;
+inline constexpr int kDateFormatLabel = 40027;
+inline constexpr int kDateFormatList = 40028;
+// Row 6: Beep Sound, SD Cycle.
+inline constexpr int kBeepSoundFrame = 40029;
+inline constexpr int kBeepSoundLabel = 40030;
+inline constexpr int kBeepSoundList = 40031;
+inline constexpr int kSdCycleFrame = 40032;
+inline constexpr int kSdCycleLabel = 40033;
+inline constexpr int kSdCycleList = 40034;
+// Row 7: Language, Time Zone.
+inline constexpr int kLanguageFrame = 40102;
+inline constexpr int kLanguageLabel = 40103;
+inline constexpr int kLanguageList = 40104;
+inline constexpr int kTimeZoneFrame = 40121;
+inline constexpr int kTimeZoneLabel = 40123;
+inline constexpr int kTimeZoneList = 40120;
+// Row 8: Set Clock and the six clock fields.
+inline constexpr int kClockFrame = 40035;
+inline constexpr int kSetClockLabel = 40036;
+inline constexpr int kSetClockList = 40037;
+inline constexpr int kYearEdit = 40039;
+inline constexpr int kMonthEdit = 40040;
+inline constexpr int kDayEdit = 40042;
+inline constexpr int kHourEdit = 40043;
+inline constexpr int kMinuteEdit = 40044;
+inline constexpr int kSecondEdit = 40045;
+inline constexpr int kYearMonthSeparator = 40038;
+inline constexpr int kMonthDaySeparator = 40041;
+inline constexpr int kHourMinuteSeparator = 40046;
+inline constexpr int kMinuteSecondSeparator = 40047;
+// Row 9: Timer1.
+inline constexpr int kTimer1Frame = 40048;
+inline constexpr int kTimer1Label = 40049;
+inline constexpr int kTimer1List = 40050;
+inline constexpr int kTimer1StartFrame = 40051;
+inline constexpr int kTimer1StartHourLabel = 40053;
+inline constexpr int kTimer1StartMinLabel = 40056;
+inline constexpr int kTimer1StartHourList = 40110;
+inline constexpr int kTimer1StartSeparator = 40052;
+inline constexpr int kTimer1StartMinList = 40111;
+inline constexpr int kTimer1EndFrame = 40054;
+inline constexpr int kTimer1EndHourLabel = 40055;
+inline constexpr int kTimer1EndMinLabel = 40105;
+inline constexpr int kTimer1EndHourList = 40109;
+inline constexpr int kTimer1EndSeparator = 40077;
+inline constexpr int kTimer1EndMinList = 40112;
+// Row 10: Timer2.
+inline constexpr int kTimer2Frame = 40062;
+inline constexpr int kTimer2Label = 40063;
+inline constexpr int kTimer2List = 40064;
+inline constexpr int kTimer2StartFrame = 40065;
+inline constexpr int kTimer2StartHourLabel = 40066;
+inline constexpr int kTimer2StartMinLabel = 40067;
+inline constexpr int kTimer2StartHourList = 40113;
+inline constexpr int kTimer2StartSeparator = 40069;
+inline constexpr int kTimer2StartMinList = 40114;
+inline constexpr int kTimer2EndFrame = 40071;
+inline constexpr int kTimer2EndHourLabel = 40072;
+inline constexpr int kTimer2EndMinLabel = 40059;
+inline constexpr int kTimer2EndHourList = 40115;
+inline constexpr int kTimer2EndSeparator = 40075;
+inline constexpr int kTimer2EndMinList = 40116;
+// Row 11: Serial Number.
+inline constexpr int kSerialFrame = 40078;
+inline constexpr int kSerialLabel = 40079;
+inline constexpr int kSerialList = 40080;
+inline constexpr int kSerialChar1List = 40093;
+inline constexpr int kSerialChar2List = 40098;
+inline constexpr int kSerialChar3List = 40099;
+inline constexpr int kSerialChar4List = 40100;
+// Row 12: Time Lapse.
+inline constexpr int kTimeLapseFrame = 40082;
+inline constexpr int kTimeLapseLabel = 40081;
+inline constexpr int kTimeLapseList = 40083;
+inline constexpr int kTimeLapseHourLabel = 40084;
+inline constexpr int kTimeLapseMinLabel = 40088;
+inline constexpr int kTimeLapseSecLabel = 40089;
+inline constexpr int kTimeLapseHourList = 40117;
+inline constexpr int kTimeLapseHourSeparator = 40085;
+inline constexpr int kTimeLapseMinList = 40118;
+inline constexpr int kTimeLapseMinSeparator = 40086;
+inline constexpr int kTimeLapseSecList = 40119;
+// Row 13: Save Path.
+inline constexpr int kSavePathFrame = 40092;
+inline constexpr int kBrowseButton = 40073;
+inline constexpr int kPathEdit = 40094;
+// Row 14.
+inline constexpr int kDefaultButton = 40095;
+inline constexpr int kGenerateButton = 40096;
+
+// The clock timer: identifier 1 of the dialog, every second.
+inline constexpr int kClockTimerId = 1;
+inline constexpr int kClockTimerPeriodMs = 1000;
 }  // namespace camera_setup_ids
 
 namespace parameter_page_ids {

@@ -3,6 +3,7 @@
 // own templates.
 #include <windows.h>
 // After windows.h, which it needs.
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -486,19 +487,37 @@ TEST_P(FolderPicker, GivesThePickedFolderOrNothing) {
       p.Finish();
       return;
     }
-    if (answered || ++waited < 5) return;  // let the picker fill its tree first
+    if (answered) return;
     for (e2e::Window window : e2e::ProcessDialogs(e2e::OwnProcessId())) {
       HWND browse = static_cast<HWND>(window);
       if (browse == p.window) continue;
       owner = GetWindow(browse, GW_OWNER);
-      if (choose) {
-        SendMessageW(browse, BFFM_SETSELECTIONW, TRUE,
-                     reinterpret_cast<LPARAM>(folder.wstring().c_str()));
-        PostMessageW(browse, WM_COMMAND, IDOK, 0);
-      } else {
+      if (!choose) {
         PostMessageW(browse, WM_COMMAND, IDCANCEL, 0);
+        answered = true;
+        return;
       }
-      answered = true;
+      // The picker fills its tree after it opens; a selection sent before
+      // that is lost, so select, then press OK only once the tree shows it.
+      HWND tree = FindWindowExW(browse, nullptr, L"SysTreeView32", nullptr);
+      if (tree == nullptr || SendMessageW(tree, TVM_GETCOUNT, 0, 0) == 0) return;
+      SendMessageW(browse, BFFM_SETSELECTIONW, TRUE,
+                   reinterpret_cast<LPARAM>(folder.wstring().c_str()));
+      wchar_t text[MAX_PATH] = {};
+      TVITEMW item{};
+      item.mask = TVIF_TEXT;
+      item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+      item.pszText = text;
+      item.cchTextMax = MAX_PATH;
+      const bool shown = item.hItem != nullptr &&
+                         SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+      if (shown && folder.filename().wstring() == text) {
+        PostMessageW(browse, WM_COMMAND, IDOK, 0);
+        answered = true;
+      } else if (++waited > 100) {  // ten seconds: give up, the test fails below
+        PostMessageW(browse, WM_COMMAND, IDCANCEL, 0);
+        answered = true;
+      }
       return;
     }
   };
