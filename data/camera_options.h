@@ -12,23 +12,23 @@
 using OptionRows = std::span<const TextPair>;
 
 // Fixed lists, in the order of the screen.
-extern const OptionRows kCapModeRows;      // Camera, Video, Camera+Video
-extern const OptionRows kImgSizeRows;      // 12 MP, 5 MP, 2 MP
-extern const OptionRows kVideoSizeRows;    // 1440x1080, 720P, VGA
-extern const OptionRows kPicNumRows;       // 01 Photo .. 03 Photos
-extern const OptionRows kSenseLevelRows;   // Normal, High, Low, Off
-extern const OptionRows kDateFormatRows;   // YYMMDD, DDMMYY, MMDDYY
-extern const OptionRows kMenuLanguageRows; // 14 camera menu languages
-extern const OptionRows kClockModeRows;    // Auto, Input, Off
-extern const OptionRows kIntervalUnitRows; // Sec, Min
-extern const OptionRows OffOnList;         // Off, On
-extern const OptionRows OnOffList;         // On, Off
+extern const OptionRows kCapModeRows;       // Camera, Video, Camera+Video
+extern const OptionRows kImgSizeRows;       // 12 MP, 5 MP, 2 MP
+extern const OptionRows kVideoSizeRows;     // 1440x1080, 720P, VGA
+extern const OptionRows kPicNumRows;        // 01 Photo .. 03 Photos
+extern const OptionRows kSenseLevelRows;    // Normal, High, Low, Off
+extern const OptionRows kDateFormatRows;    // YYMMDD, DDMMYY, MMDDYY
+extern const OptionRows kMenuLanguageRows;  // 14 camera menu languages
+extern const OptionRows kClockModeRows;     // Auto, Input, Off
+extern const OptionRows kIntervalUnitRows;  // Sec, Min
+extern const OptionRows OffOnList;          // Off, On
+extern const OptionRows OnOffList;          // On, Off
 
 // Generated number lists, "%d": first..last.
 std::vector<std::string> NumberRows(int first, int last);
-std::vector<std::string> HourRows();         // "0".."23"
-std::vector<std::string> MinuteSecondRows(); // "0".."59"
-std::vector<std::string> OneToSixtyRows();   // "1".."60" (row = value - 1)
+std::vector<std::string> HourRows();          // "0".."23"
+std::vector<std::string> MinuteSecondRows();  // "0".."59"
+std::vector<std::string> OneToSixtyRows();    // "1".."60" (row = value - 1)
 
 // "0".."9" then "A".."Z".
 inline constexpr char SerialAlphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";

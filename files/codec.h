@@ -30,4 +30,5 @@ int LoadSettingsFile(const char* fileName, void* record, std::size_t size, bool 
 // The image goes to a temporary file beside the target, which then replaces
 // the target. Returns 1 when the target now holds the image; on 0 the
 // previous file is as it was.
-int StoreSettingsFile(const char* fileName, std::size_t size, void (*fillImage)(std::uint8_t* image));
+int StoreSettingsFile(const char* fileName, std::size_t size,
+                      void (*fillImage)(std::uint8_t* image));

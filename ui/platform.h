@@ -18,11 +18,11 @@ struct LocalTime {
 class Platform {
  public:
   virtual ~Platform() = default;
-  virtual LocalTime Now() = 0;                               // GetLocalTime
-  virtual std::uint16_t SystemDefaultLangId() = 0;           // GetSystemDefaultLangID
-  virtual std::optional<std::string> CurrentDirectory() = 0; // GetCurrentDirectoryA
+  virtual LocalTime Now() = 0;                                // GetLocalTime
+  virtual std::uint16_t SystemDefaultLangId() = 0;            // GetSystemDefaultLangID
+  virtual std::optional<std::string> CurrentDirectory() = 0;  // GetCurrentDirectoryA
   // The shell's folder picker (file-system folders only, owned by the
   // foreground window); nothing when the user cancels.
   virtual std::optional<std::string> PickFolder() = 0;
-  virtual int EpochLocalHour() = 0;                          // local hour of time 0
+  virtual int EpochLocalHour() = 0;  // local hour of time 0
 };

@@ -30,8 +30,8 @@ TEST(Codec, StoredFormsWorkedOutByHand) {
   // plain, stored: ror2(plain ^ 0xD4)
   const struct {
     std::uint8_t plain, stored;
-  } cases[] = {{0x00, kStoredZero}, {0xD4, 0x00}, {0xFF, 0xCA}, {0x81, 0x55}, {0x05, 0x74},
-               {0x10, 0x31}, {0x2F, 0xFE}};
+  } cases[] = {{0x00, kStoredZero}, {0xD4, 0x00}, {0xFF, 0xCA}, {0x81, 0x55},
+               {0x05, 0x74},        {0x10, 0x31}, {0x2F, 0xFE}};
   for (const auto& c : cases) {
     std::uint8_t buffer[1] = {c.plain};
     ScrambleBytes(buffer, 1);
@@ -46,7 +46,8 @@ TEST(Codec, GuardsChangeNothing) {
   for (std::int32_t length : {0, -1, INT32_MIN}) {
     ScrambleBytes(buffer, length);
     UnscrambleBytes(buffer, length);
-    EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4),
+              (std::vector<std::uint8_t>{1, 2, 3, 4}));
   }
   ScrambleBytes(nullptr, 4);  // must not crash
   UnscrambleBytes(nullptr, 4);

@@ -102,8 +102,7 @@ TEST_F(MenuDataFile, ClockZoneByteOnLoad) {
   } cases[] = {
       {0x80, 0, 0},   // zone present, row 0 (UTC-12)
       {0x01, 1, 20},  // no zone stored: the PC's
-      {0xD0, 0, 20},
-      {0xB1, 1, 12},
+      {0xD0, 0, 20}, {0xB1, 1, 12},
       {0xFE, 2, 31},  // a row out of range is kept for the screen to repair
   };
   for (const auto& c : cases) {
@@ -199,12 +198,12 @@ TEST(TimeZoneRow, FromTheCLibraryUnderTZ) {
     const char* tz;
     int row;
   } cases[] = {
-      {"UTC-8", 20},      // +08:00
-      {"EST5", 7},        // -05:00
-      {"UTC0", 12},       // UTC
-      {"IST-5:30", 17},   // +05:30 drops to UTC+05
-      {"NST3:30", 8},     // -03:30 drops to UTC-04
-      {"TOT-13", 1},      // +13 wraps to UTC-11
+      {"UTC-8", 20},     // +08:00
+      {"EST5", 7},       // -05:00
+      {"UTC0", 12},      // UTC
+      {"IST-5:30", 17},  // +05:30 drops to UTC+05
+      {"NST3:30", 8},    // -03:30 drops to UTC-04
+      {"TOT-13", 1},     // +13 wraps to UTC-11
   };
   SetEpochLocalHourSource(nullptr);
   for (const auto& c : cases) {

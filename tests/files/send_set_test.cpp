@@ -113,8 +113,10 @@ TEST_F(SendSetFile, LoadOfFreshFilePrintsThisTranscript) {
       "g_sSendSet.byOperatorCountry=0",
       "g_sSendSet.byOperator=0",
       "g_sSendSet.byDailySendTime=0",
-      "g_sSendSet.sLongitude:\t(0)0\xA1\xA3" "0'0\"",
-      "g_sSendSet.sLatitude:\t(0)0\xA1\xA3" "0'0\"",
+      "g_sSendSet.sLongitude:\t(0)0\xA1\xA3"
+      "0'0\"",
+      "g_sSendSet.sLatitude:\t(0)0\xA1\xA3"
+      "0'0\"",
   };
   EXPECT_EQ(trace.lines(), expected);
   EXPECT_EQ(g_sSendSet.bySendBy, 1);  // stamp bit cleared in the live record
@@ -129,9 +131,12 @@ TEST_F(SendSetFile, FtpFileDumpsTheFtpLines) {
   ASSERT_EQ(LoadSendSet(0), 1);
   const std::vector<std::string> lines = trace.lines();
   const std::vector<std::string> ftp = {
-      "g_sSendSet.sFtpSet.iFtpDirType\t=0",         "g_sSendSet.sFtpSet.szFtpDir\t=/",
-      "g_sSendSet.sFtpSet.szServer\t=ftp.example.com", "g_sSendSet.sFtpSet.iPort\t=21",
-      "g_sSendSet.sFtpSet.szUserName\t=",            "g_sSendSet.sFtpSet.szPassword\t=",
+      "g_sSendSet.sFtpSet.iFtpDirType\t=0",
+      "g_sSendSet.sFtpSet.szFtpDir\t=/",
+      "g_sSendSet.sFtpSet.szServer\t=ftp.example.com",
+      "g_sSendSet.sFtpSet.iPort\t=21",
+      "g_sSendSet.sFtpSet.szUserName\t=",
+      "g_sSendSet.sFtpSet.szPassword\t=",
   };
   ASSERT_GE(lines.size(), ftp.size() + 2);
   EXPECT_EQ(std::vector<std::string>(lines.end() - 8, lines.end() - 2), ftp);
@@ -267,9 +272,9 @@ TEST_F(SendSetFile, WrongSizesAreRefusedAndRecordKept) {
     WriteBytes(cfg(), bytes);
     TraceCapture trace;
     EXPECT_EQ(LoadSendSet(0), 0);
-    EXPECT_EQ(trace.lines(), (std::vector<std::string>{"sizeof = 1320",
-                                                       "iGetFileSize = " + std::to_string(size),
-                                                       "File szie != struct size!"}));
+    EXPECT_EQ(trace.lines(),
+              (std::vector<std::string>{"sizeof = 1320", "iGetFileSize = " + std::to_string(size),
+                                        "File szie != struct size!"}));
     EXPECT_EQ(PlainBytes(g_sSendSet), before);
   }
 }
@@ -290,9 +295,8 @@ TEST_F(SendSetFile, StoreIntoFolderThatDoesNotExist) {
   TraceCapture trace;
   EXPECT_EQ(StoreSendSet(), 0);
   const std::string target = SettingsFilePath("CFG.BIN");
-  EXPECT_EQ(trace.lines(),
-            (std::vector<std::string>{"Open file - \"" + target + "\" err!",
-                                      std::string(48, '_')}));
+  EXPECT_EQ(trace.lines(), (std::vector<std::string>{"Open file - \"" + target + "\" err!",
+                                                     std::string(48, '_')}));
   EXPECT_FALSE(std::filesystem::exists(missing));
   EXPECT_EQ(LoadSendSet(1), 0);
 }
@@ -319,7 +323,8 @@ TEST_F(SendSetFile, FullMediumKeepsThePreviousFile) {
   TraceCapture trace;
   EXPECT_EQ(StoreSendSet(), 0);
   EXPECT_EQ(ReadBytes(cfg()), previous);
-  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder_.file("CFG.BIN.tmp"))));
+  EXPECT_FALSE(
+      std::filesystem::exists(std::filesystem::symlink_status(folder_.file("CFG.BIN.tmp"))));
   EXPECT_EQ(LoadSendSet(1), 0);  // the old stamp
 }
 
