@@ -35,20 +35,6 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = e2e::kWai
   return condition();
 }
 
-// The file's bytes decoded on their own, independent of the program's codec:
-// plain = rotate-left-by-2(stored) XOR 0xD4.
-std::optional<MenuData> DecodeMenu(const std::optional<std::string>& file) {
-  if (!file || file->size() != sizeof(MenuData)) return std::nullopt;
-  std::uint8_t plain[sizeof(MenuData)];
-  for (std::size_t i = 0; i < sizeof plain; ++i) {
-    const auto stored = static_cast<std::uint8_t>((*file)[i]);
-    plain[i] = static_cast<std::uint8_t>(((stored << 2) | (stored >> 6)) ^ 0xD4);
-  }
-  MenuData record;
-  std::memcpy(&record, plain, sizeof record);
-  return record;
-}
-
 const int kClockFields[] = {ids::kYearEdit, ids::kMonthEdit,  ids::kDayEdit,
                             ids::kHourEdit, ids::kMinuteEdit, ids::kSecondEdit};
 
@@ -129,7 +115,9 @@ class CameraScreenRun : public testing::Test {
     return text;
   }
 
-  std::optional<MenuData> Menu() const { return DecodeMenu(e2e::ReadFile(folder_ / "menu.dat")); }
+  std::optional<MenuData> Menu() const {
+    return e2e::DecodeRecordFile<MenuData>(folder_ / "menu.dat");
+  }
 
   std::filesystem::path folder_;
   e2e::Process app_;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -127,5 +128,22 @@ bool PressOk(Window box);
 
 // Reads a whole file; nothing if it cannot be opened.
 std::optional<std::string> ReadFile(const std::filesystem::path& path);
+
+// The plain record a settings file holds, decoded here on its own rather
+// than by the program's codec: plain = rotate-left-by-2(stored) XOR 0xD4.
+// Nothing when the file is missing or not the record's size.
+template <typename Record>
+std::optional<Record> DecodeRecordFile(const std::filesystem::path& path) {
+  const std::optional<std::string> bytes = ReadFile(path);
+  if (!bytes || bytes->size() != sizeof(Record)) return std::nullopt;
+  std::uint8_t plain[sizeof(Record)];
+  for (std::size_t i = 0; i < sizeof plain; ++i) {
+    const auto stored = static_cast<std::uint8_t>((*bytes)[i]);
+    plain[i] = static_cast<std::uint8_t>(((stored << 2) | (stored >> 6)) ^ 0xD4);
+  }
+  Record record;
+  std::memcpy(&record, plain, sizeof record);
+  return record;
+}
 
 }  // namespace e2e

@@ -29,20 +29,6 @@ const std::vector<std::string> kMainCaptions = {"设置", "Setup"};
 const std::vector<std::string> kParameterCaptions = {"3G参数设置", "3G Parameter Settings"};
 const std::vector<std::string> kSendCaptions = {"3G发送设置", "3G Send Settings"};
 
-// The file's bytes back to the record: the inverse of the stored-byte rule.
-std::optional<SendSet> DecodeSendSet(const std::string& bytes) {
-  if (bytes.size() != sizeof(SendSet)) return std::nullopt;
-  std::string plain = bytes;
-  for (char& c : plain) {
-    const auto stored = static_cast<std::uint8_t>(c);
-    const auto rotated = static_cast<std::uint8_t>((stored << 2) | (stored >> 6));
-    c = static_cast<char>(rotated ^ 0xD4);
-  }
-  SendSet record;
-  std::memcpy(&record, plain.data(), sizeof record);
-  return record;
-}
-
 std::string Field(const auto& field) { return std::string(FieldText(field)); }
 
 // Polls `done` every 20 ms until it holds or `timeoutMs` has passed. The
@@ -139,9 +125,7 @@ class ThreeGPages : public testing::Test {
   }
 
   std::optional<SendSet> FileRecord() const {
-    const std::optional<std::string> bytes = e2e::ReadFile(folder_ / "CFG.BIN");
-    if (!bytes) return std::nullopt;
-    return DecodeSendSet(*bytes);
+    return e2e::DecodeRecordFile<SendSet>(folder_ / "CFG.BIN");
   }
 
   std::filesystem::path folder_;
