@@ -9,7 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales
-  clang libclang-rt-14-dev valgrind
+  clang libclang-rt-14-dev valgrind python3
 )
 
 missing=()
@@ -25,4 +25,4 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -q
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
