@@ -24,6 +24,8 @@ managed=N
 [ -n "${DISPLAY:-}" ] && managed=Y
 WINEPREFIX="$home/prefix" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' \
   /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1
+# The wineserver that edit started has no display; the tool needs a new one.
+WINEPREFIX="$home/prefix" wineserver -k 2>/dev/null || true
 
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX="$home/prefix" WINEDEBUG=-all LOCPATH="$home/locale" LANG="$lang"
@@ -39,13 +41,22 @@ tests/e2e/wine_env.sh shell "$home" "$lang" bash -c '
   cd "$1"
   wine "$2" > "$3" &
   tool=$!
-  for _ in $(seq 100); do grep -q "CurDir:" "$3" 2>/dev/null && break; sleep 0.1; done
-  sleep 2
-  import -window root -trim +repage "$4"
+  # Wine may take a while to start the first time: wait for the window itself.
+  for _ in $(seq 600); do
+    xwininfo -root -tree 2>/dev/null | grep -qE "\"(Setup|设置)\"" && break
+    kill -0 "$tool" 2>/dev/null || break
+    sleep 0.1
+  done
+  sleep 1
+  import -window root -trim +repage "$4" || true
   kill "$tool" 2>/dev/null || true
   wait "$tool" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
 ' start "$start_folder" "$program" "$log" "$picture"
+if [ ! -s "$picture" ] || ! grep -q "CurDir:" "$log"; then
+  echo "camsetup.exe did not show Main Setup under Xvfb; trace lines: $log" >&2
+  exit 1
+fi
 echo "No display: camsetup.exe ran under Xvfb."
 echo "Main Setup: $picture"
 echo "Trace lines: $log"
