@@ -25,7 +25,6 @@ void SetTraceSink(TraceSink sink, void* context) {
 }
 
 void TraceToStdout() { SetTraceSink(nullptr, nullptr); }
-void TraceToStderr() { SetTraceSink(StreamSink, stderr); }
 void TraceToNowhere() { SetTraceSink(NullSink, nullptr); }
 
 void Trace(const char* format, ...) {

@@ -11,9 +11,8 @@ using TraceSink = void (*)(const char* text, std::size_t length, void* context);
 // Redirects the trace; a null sink restores standard output.
 void SetTraceSink(TraceSink sink, void* context);
 
-// Standard output (the default) or standard error.
+// Back to standard output, the default.
 void TraceToStdout();
-void TraceToStderr();
 // Drops every line (command-line tool without --trace).
 void TraceToNowhere();
 

@@ -15,5 +15,4 @@ inline constexpr const char* kVersionText = "1,2,2,33";
 
 // Resources shared by the screens.
 inline constexpr int kSmallIconId = 119;
-inline constexpr int kAppIconId = 117;
 inline constexpr int kLogoBitmapId = 114;
